@@ -33,7 +33,7 @@ Node* walk(Node* node, int steps)
     return node;
 }
 
-} // namespace
+}  // namespace
 
 void insert_at_head(Node*& head, int value)
 {

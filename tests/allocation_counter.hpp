@@ -9,4 +9,4 @@ namespace allocation_counter {
 std::size_t allocations();
 std::size_t deallocations();
 
-} // namespace allocation_counter
+}  // namespace allocation_counter

@@ -27,14 +27,15 @@ MemoryUse memory_use_of(Operation operation)
     const std::size_t allocations = allocation_counter::allocations();
     const std::size_t deallocations = allocation_counter::deallocations();
     operation();
-    return {allocation_counter::allocations() - allocations,
-            allocation_counter::deallocations() - deallocations};
+    return {
+        allocation_counter::allocations() - allocations,
+        allocation_counter::deallocations() - deallocations};
 }
 
 // Names each case of a table by its `name` field.
 constexpr auto case_name = [](const auto& info) { return std::string(info.param.name); };
 
-} // namespace
+}  // namespace
 
 TEST(InsertAtHead, MakesTheNewNodeFirst)
 {
@@ -75,7 +76,8 @@ TEST_P(InsertAtPosition, PlacesTheValueOrChangesNothing)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, InsertAtPosition,
+    Cases,
+    InsertAtPosition,
     testing::Values(
         InsertAtPositionCase{"FirstOfEmpty", {}, 5, 1, {5}},
         InsertAtPositionCase{"FirstOfThree", {10, 22, 32}, 5, 1, {5, 10, 22, 32}},
@@ -134,7 +136,8 @@ TEST_P(InsertAtTail, AppendsBehindTheLastNodeAndMovesTheTail)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, InsertAtTail,
+    Cases,
+    InsertAtTail,
     testing::Values(
         InsertAtTailCase{"TailOnTheOnlyNode", {10}, 0, 22, {10, 22}},
         InsertAtTailCase{"TailOnTheLastNode", {10, 22}, 1, 32, {10, 22, 32}},
@@ -187,7 +190,8 @@ TEST_P(DeleteNode, ReleasesExactlyTheNodeAtThePositionOrChangesNothing)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, DeleteNode,
+    Cases,
+    DeleteNode,
     testing::Values(
         DeleteNodeCase{"TheOnlyNode", {10}, 1, {}, {release_line(10)}},
         DeleteNodeCase{"TheFirst", {10, 1, 22, 32}, 1, {1, 22, 32}, {release_line(10)}},
@@ -227,9 +231,11 @@ TEST_P(Display, WritesEachValueOnItsOwnFlushedLine)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, Display,
+    Cases,
+    Display,
     testing::Values(
         DisplayCase{"Empty", {}, {}},
         DisplayCase{"ThreeValues", {10, 1, 32}, {"10\n", "1\n", "32\n"}},
-        DisplayCase{"ExtremeValues", {INT_MIN, 0, INT_MAX}, {"-2147483648\n", "0\n", "2147483647\n"}}),
+        DisplayCase{
+            "ExtremeValues", {INT_MIN, 0, INT_MAX}, {"-2147483648\n", "0\n", "2147483647\n"}}),
     case_name);

@@ -12,19 +12,26 @@
 namespace list_test {
 
 // A stream buffer that remembers where every flush fell, so that a test sees
-// both the text and its flushes. Its storage is reserved up front, so small
-// outputs are recorded without allocating and allocation counts taken around
-// an operation see only the operation's own.
+// both the text and its flushes. Its storage is reserved up front, so outputs
+// within that size are recorded without allocating and allocation counts taken
+// around an operation see only the operation's own.
 class FlushRecorder : public std::streambuf {
 public:
-    FlushRecorder()
+    explicit FlushRecorder(std::size_t text_capacity = 4096, std::size_t flush_capacity = 64)
     {
-        text_.reserve(4096);
-        flush_ends_.reserve(64);
+        text_.reserve(text_capacity);
+        flush_ends_.reserve(flush_capacity);
+    }
+
+    // Forgets what was recorded and keeps the storage.
+    void clear()
+    {
+        text_.clear();
+        flush_ends_.clear();
     }
 
     // The text between consecutive flushes, one string per flush.
-    std::vector<std::string> flushed() const
+    [[nodiscard]] std::vector<std::string> flushed() const
     {
         std::vector<std::string> chunks;
         std::size_t begin = 0;
@@ -35,18 +42,18 @@ public:
         return chunks;
     }
 
-    std::string unflushed() const
+    [[nodiscard]] std::string unflushed() const
     {
         return text_.substr(flush_ends_.empty() ? 0 : flush_ends_.back());
     }
 
 protected:
-    int_type overflow(int_type ch) override
+    int_type overflow(int_type character) override
     {
-        if (!traits_type::eq_int_type(ch, traits_type::eof())) {
-            text_ += traits_type::to_char_type(ch);
+        if (!traits_type::eq_int_type(character, traits_type::eof())) {
+            text_ += traits_type::to_char_type(character);
         }
-        return traits_type::not_eof(ch);
+        return traits_type::not_eof(character);
     }
 
     std::streamsize xsputn(const char* text, std::streamsize count) override
@@ -86,8 +93,8 @@ private:
 class CoutCapture {
 public:
     // Each flushed chunk; the operations flush every line, so these are lines.
-    std::vector<std::string> lines() const { return recorder_.flushed(); }
-    std::string unflushed() const { return recorder_.unflushed(); }
+    [[nodiscard]] std::vector<std::string> lines() const { return recorder_.flushed(); }
+    [[nodiscard]] std::string unflushed() const { return recorder_.unflushed(); }
 
 private:
     FlushRecorder recorder_;
@@ -98,7 +105,6 @@ inline std::string release_line(int value)
 {
     return " memory is free for node with data " + std::to_string(value) + "\n";
 }
-
 
 // Builds a chain directly, without the operations under test.
 inline Node* make_chain(const std::vector<int>& values)
@@ -138,4 +144,4 @@ struct OwnedList {
     Node* head;
 };
 
-} // namespace list_test
+}  // namespace list_test

@@ -16,8 +16,8 @@ static_assert(!std::is_default_constructible_v<Node>);
 static_assert(!std::is_copy_constructible_v<Node> && !std::is_copy_assignable_v<Node>);
 static_assert(!std::is_move_constructible_v<Node> && !std::is_move_assignable_v<Node>);
 static_assert(std::is_const_v<decltype(Node::data)>, "a node's value never changes");
-static_assert(std::is_same_v<decltype(Node::next), std::unique_ptr<Node>>,
-              "a node owns its successor");
+static_assert(
+    std::is_same_v<decltype(Node::next), std::unique_ptr<Node>>, "a node owns its successor");
 
 TEST(Node, IsBuiltAloneWithItsValue)
 {
@@ -54,15 +54,14 @@ namespace {
 class CountdownChecker : public std::streambuf {
 public:
     explicit CountdownChecker(int first_value) : expected_value_(first_value) {}
-    int lines() const { return lines_; }
-    int mismatches() const { return mismatches_; }
+    [[nodiscard]] int lines() const { return lines_; }
+    [[nodiscard]] int mismatches() const { return mismatches_; }
 
 protected:
-    int_type overflow(int_type ch) override
+    int_type overflow(int_type character) override
     {
-        const char c = traits_type::to_char_type(ch);
-        line_ += c;
-        if (c == '\n') {
+        line_ += traits_type::to_char_type(character);
+        if (line_.back() == '\n') {
             if (line_ != release_line(expected_value_)) {
                 ++mismatches_;
             }
@@ -70,7 +69,7 @@ protected:
             --expected_value_;
             line_.clear();
         }
-        return ch;
+        return character;
     }
 
 private:
@@ -80,7 +79,7 @@ private:
     std::string line_;
 };
 
-} // namespace
+}  // namespace
 
 TEST(Node, ReleasesAMillionNodeChainOnABoundedStack)
 {
