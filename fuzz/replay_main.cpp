@@ -26,8 +26,8 @@ int main(int argc, char* argv[])
 {
     int replayed = 0;
     for (int index = 1; index < argc; ++index) {
-        const std::filesystem::path path(argv[index]);  // NOLINT(cppcoreguidelines-pro-bounds-pointer-arithmetic):
-                                                        // main's interface
+        // NOLINTNEXTLINE(cppcoreguidelines-pro-bounds-pointer-arithmetic): main's interface
+        const std::filesystem::path path(argv[index]);
         if (std::filesystem::is_directory(path)) {
             for (const auto& entry : std::filesystem::directory_iterator(path)) {
                 replay(entry.path());
