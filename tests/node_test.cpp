@@ -18,6 +18,9 @@ static_assert(!std::is_move_constructible_v<Node> && !std::is_move_assignable_v<
 static_assert(std::is_const_v<decltype(Node::data)>, "a node's value never changes");
 static_assert(
     std::is_same_v<decltype(Node::next), std::unique_ptr<Node>>, "a node owns its successor");
+static_assert(
+    sizeof(void*) != 8 || sizeof(Node) == 16,
+    "a node is as small as a std::forward_list<int> node");
 
 TEST(Node, IsBuiltAloneWithItsValue)
 {

@@ -1,0 +1,43 @@
+# Number helpers for the benchmark scripts: CMake's arithmetic is integer only.
+
+# Sets <out> to numerator / denominator with two decimals.
+function(ratio out numerator denominator)
+    # CMake has only integer arithmetic: hundredths, from whole numbers.
+    math(EXPR scaled "(${numerator} * 100) / ${denominator}")
+    math(EXPR whole "${scaled} / 100")
+    math(EXPR fraction "${scaled} % 100")
+    string(LENGTH "${fraction}" digits)
+    if(digits EQUAL 1)
+        set(fraction "0${fraction}")
+    endif()
+    set(${out} "${whole}.${fraction}" PARENT_SCOPE)
+endfunction()
+
+# Sets <out> to a JSON number (decimal or exponent form) times 10^<scale>,
+# rounded down to a whole number.
+function(scaled_integer out number scale)
+    if(NOT number MATCHES "^([0-9]+)(\\.([0-9]*))?([eE]([-+]?[0-9]+))?$")
+        message(FATAL_ERROR "not a number: ${number}")
+    endif()
+    set(digits "${CMAKE_MATCH_1}${CMAKE_MATCH_3}")
+    string(LENGTH "${CMAKE_MATCH_3}" fraction_length)
+    set(exponent 0)
+    if(CMAKE_MATCH_5)
+        set(exponent ${CMAKE_MATCH_5})
+    endif()
+    math(EXPR shift "${scale} + ${exponent} - ${fraction_length}")
+    if(shift GREATER_EQUAL 0)
+        string(REPEAT "0" ${shift} zeros)
+        string(APPEND digits "${zeros}")
+    else()
+        string(LENGTH "${digits}" length)
+        math(EXPR keep "${length} + ${shift}")
+        if(keep LESS_EQUAL 0)
+            set(digits 0)
+        else()
+            string(SUBSTRING "${digits}" 0 ${keep} digits)
+        endif()
+    endif()
+    string(REGEX REPLACE "^0+([0-9])" "\\1" digits "${digits}")
+    set(${out} ${digits} PARENT_SCOPE)
+endfunction()
