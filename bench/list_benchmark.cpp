@@ -2,6 +2,7 @@
 // std::cout sent to a buffer that discards, so that both pay the same
 // formatting and flushing but no device.
 #include "linked_list.hpp"
+#include "list_test_support.hpp"
 
 #include <benchmark/benchmark.h>
 
@@ -38,17 +39,8 @@ private:
 
 // Sends std::cout to a DiscardingBuffer for as long as it lives.
 class DiscardedCout {
-public:
-    DiscardedCout() : previous_(std::cout.rdbuf(&buffer_)) {}
-    ~DiscardedCout() { std::cout.rdbuf(previous_); }
-    DiscardedCout(const DiscardedCout&) = delete;
-    DiscardedCout& operator=(const DiscardedCout&) = delete;
-    DiscardedCout(DiscardedCout&&) = delete;
-    DiscardedCout& operator=(DiscardedCout&&) = delete;
-
-private:
     DiscardingBuffer buffer_;
-    std::streambuf* previous_;
+    list_test::CoutRedirect redirect_{&buffer_};
 };
 
 constexpr int inserted_value = 7;

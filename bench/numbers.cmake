@@ -1,9 +1,8 @@
 # Number helpers for the benchmark scripts: CMake's arithmetic is integer only.
 
-# Sets <out> to numerator / denominator with two decimals.
+# Sets <out> to numerator / denominator, rounded to two decimals.
 function(ratio out numerator denominator)
-    # CMake has only integer arithmetic: hundredths, from whole numbers.
-    math(EXPR scaled "(${numerator} * 100) / ${denominator}")
+    math(EXPR scaled "(${numerator} * 1000 / ${denominator} + 5) / 10")
     math(EXPR whole "${scaled} / 100")
     math(EXPR fraction "${scaled} % 100")
     string(LENGTH "${fraction}" digits)
@@ -38,6 +37,10 @@ function(scaled_integer out number scale)
             string(SUBSTRING "${digits}" 0 ${keep} digits)
         endif()
     endif()
-    string(REGEX REPLACE "^0+([0-9])" "\\1" digits "${digits}")
+    # Drops leading zeros (REGEX REPLACE would apply its ^ again after each match).
+    string(REGEX MATCH "[1-9][0-9]*$" digits "${digits}")
+    if(digits STREQUAL "")
+        set(digits 0)
+    endif()
     set(${out} ${digits} PARENT_SCOPE)
 endfunction()

@@ -47,11 +47,15 @@ void insert_at_tail(Node*& tail, int value)
     if (tail == nullptr) {
         return;
     }
+    // Allocating before the walk leaves nothing between finding the last node
+    // and linking to it, so the link needs no check for a node to release.
+    auto node = std::make_unique<Node>(value);
+    Node* const appended = node.get();
     while (tail->next) {
         tail = tail->next.get();
     }
-    tail->next = std::make_unique<Node>(value);
-    tail = tail->next.get();
+    tail->next = std::move(node);
+    tail = appended;
 }
 
 void insert_at_postion(Node*& head, int value, int position)

@@ -9,9 +9,12 @@
 // the whole chain. The handles own nothing; whoever created the first node (or
 // received it from insert_at_head) releases the list with `delete head`.
 //
-// A caller that breaks an operation's precondition gets no effect at all: the
-// operations never crash, allocate, print or change the list in that case.
-#pragma once
+// A caller that breaks an operation's precondition (a null tail handle, a
+// position out of range, a removal from an empty list) gets no effect at all:
+// nothing is allocated, printed or changed. Handles must still point to live
+// nodes or be null.
+#ifndef LINKED_LIST_HPP
+#define LINKED_LIST_HPP
 
 #include <memory>
 
@@ -58,3 +61,5 @@ void deleteNode(int position, Node*& head);
 // Writes each value from the first node to the last, one flushed line each.
 // An empty list writes nothing.
 void display(Node* const& head);
+
+#endif  // LINKED_LIST_HPP

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef ALLOCATION_COUNTER_HPP
+#define ALLOCATION_COUNTER_HPP
 
 #include <cstddef>
 
@@ -10,3 +11,5 @@ std::size_t allocations();
 std::size_t deallocations();
 
 }  // namespace allocation_counter
+
+#endif  // ALLOCATION_COUNTER_HPP

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef LIST_TEST_SUPPORT_HPP
+#define LIST_TEST_SUPPORT_HPP
 
 #include "linked_list.hpp"
 
@@ -145,3 +146,5 @@ struct OwnedList {
 };
 
 }  // namespace list_test
+
+#endif  // LIST_TEST_SUPPORT_HPP
